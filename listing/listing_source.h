@@ -53,6 +53,7 @@ struct ListingSource {
   int openColumn = 0;             // column a double-click opens
   Text openPrefix;                // put in front of that column's text
   bool emptyNotice = false;       // double-click on an empty list shows "空"
+  bool opensOnDoubleClick = true;  // false: the list reacts to no double-click
 };
 
 }  // namespace jixia
