@@ -4,6 +4,7 @@
 #include <pcre2.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,19 @@ constexpr PCRE2_SIZE kJitStackMax = 8 * 1024 * 1024;
 struct Match {
   std::vector<PCRE2_SIZE> offsets;  // start, end per group
 };
+
+template <auto Free>
+struct PcreDeleter {
+  template <typename T>
+  void operator()(T* p) const {
+    Free(p);
+  }
+};
+using CompileContext =
+    std::unique_ptr<pcre2_compile_context, PcreDeleter<pcre2_compile_context_free>>;
+using MatchContext = std::unique_ptr<pcre2_match_context, PcreDeleter<pcre2_match_context_free>>;
+using MatchData = std::unique_ptr<pcre2_match_data, PcreDeleter<pcre2_match_data_free>>;
+using JitStack = std::unique_ptr<pcre2_jit_stack, PcreDeleter<pcre2_jit_stack_free>>;
 
 // Length of the UTF-8 character starting at byte i (the subject is valid UTF-8).
 size_t Utf8CharLength(const std::string& s, size_t i) {
@@ -78,14 +92,13 @@ bool RegexMatcher::Create(const Text& pattern, const Text& subject, bool caseSen
   if (!caseSensitive) options |= PCRE2_CASELESS;
   if (multiline) options |= PCRE2_MULTILINE;
 
-  pcre2_compile_context* compileContext = pcre2_compile_context_create(nullptr);
-  if (compileContext == nullptr) return false;
-  pcre2_set_newline(compileContext, PCRE2_NEWLINE_LF);
+  const CompileContext compileContext(pcre2_compile_context_create(nullptr));
+  if (!compileContext) return false;
+  pcre2_set_newline(compileContext.get(), PCRE2_NEWLINE_LF);
   int errorCode = 0;
   PCRE2_SIZE errorOffset = 0;
   s.code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(patternUtf8.data()), patternUtf8.size(),
-                         options, &errorCode, &errorOffset, compileContext);
-  pcre2_compile_context_free(compileContext);
+                         options, &errorCode, &errorOffset, compileContext.get());
   if (s.code == nullptr) return false;
   const bool jit = pcre2_jit_compile(s.code, PCRE2_JIT_COMPLETE) == 0;
   uint32_t captureCount = 0;
@@ -94,20 +107,17 @@ bool RegexMatcher::Create(const Text& pattern, const Text& subject, bool caseSen
 
   s.subject = GbkToUtf8(subject);
 
-  pcre2_match_data* data = pcre2_match_data_create_from_pattern(s.code, nullptr);
-  pcre2_match_context* matchContext = pcre2_match_context_create(nullptr);
-  pcre2_jit_stack* jitStack =
-      jit ? pcre2_jit_stack_create(kJitStackStart, kJitStackMax, nullptr) : nullptr;
-  if (data == nullptr || matchContext == nullptr) {
-    pcre2_match_data_free(data);
-    pcre2_match_context_free(matchContext);
-    pcre2_jit_stack_free(jitStack);
+  const MatchData data(pcre2_match_data_create_from_pattern(s.code, nullptr));
+  const MatchContext matchContext(pcre2_match_context_create(nullptr));
+  const JitStack jitStack(jit ? pcre2_jit_stack_create(kJitStackStart, kJitStackMax, nullptr)
+                              : nullptr);
+  if (!data || !matchContext) {
     s.Release();
     return false;
   }
-  pcre2_set_match_limit(matchContext, kMatchLimit);
-  pcre2_set_depth_limit(matchContext, kDepthLimit);
-  if (jitStack != nullptr) pcre2_jit_stack_assign(matchContext, nullptr, jitStack);
+  pcre2_set_match_limit(matchContext.get(), kMatchLimit);
+  pcre2_set_depth_limit(matchContext.get(), kDepthLimit);
+  if (jitStack) pcre2_jit_stack_assign(matchContext.get(), nullptr, jitStack.get());
 
   const auto* subjectPtr = reinterpret_cast<PCRE2_SPTR>(s.subject.data());
   const PCRE2_SIZE length = s.subject.size();
@@ -118,13 +128,13 @@ bool RegexMatcher::Create(const Text& pattern, const Text& subject, bool caseSen
   uint32_t matchOptions = 0;
   const size_t slots = static_cast<size_t>(s.groupCount + 1) * 2;
   while (offset <= length) {
-    const int rc =
-        pcre2_match(s.code, subjectPtr, length, offset, matchOptions, data, matchContext);
+    const int rc = pcre2_match(s.code, subjectPtr, length, offset, matchOptions, data.get(),
+                               matchContext.get());
     // No match, or a limit (match, depth, heap, JIT stack) reached: the list
     // ends with the matches found so far.
     if (rc < 0) break;
     matchOptions = PCRE2_NO_UTF_CHECK;
-    const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(data);
+    const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(data.get());
     Match m;
     m.offsets.assign(ovector, ovector + slots);
     // Groups after the last one set are reported unset whatever the ovector holds.
@@ -142,9 +152,6 @@ bool RegexMatcher::Create(const Text& pattern, const Text& subject, bool caseSen
     }
     offset = next;
   }
-  pcre2_match_data_free(data);
-  pcre2_match_context_free(matchContext);
-  pcre2_jit_stack_free(jitStack);
   return true;
 }
 
@@ -161,8 +168,9 @@ Text RegexMatcher::Replace(const Text& replacement) const {
   std::string out;
   PCRE2_SIZE copied = 0;
   for (const Match& m : s.matches) {
-    const PCRE2_SIZE start = m.offsets[0];
-    const PCRE2_SIZE end = m.offsets[1];
+    // A start before the previous end (possible with \K) copies nothing twice.
+    const PCRE2_SIZE start = std::max(m.offsets[0], copied);
+    const PCRE2_SIZE end = std::max(m.offsets[1], start);
     out.append(s.subject, copied, start - copied);
     for (size_t i = 0; i < with.size(); ++i) {
       const char c = with[i];
