@@ -13,11 +13,11 @@ using Clock = std::chrono::steady_clock;
 struct Progress {
   const TransferLimits* limits = nullptr;
   Clock::time_point lastActivity = Clock::now();
-  std::string block;           // header block being received
-  int blockStatus = 0;         // status code of that block
+  std::string block;    // header block being received
+  int blockStatus = 0;  // status code of that block
   bool blockHasLocation = false;
-  bool haveBlock = false;      // a block was started at all
-  bool hopSent = false;        // request header of this hop went out
+  bool haveBlock = false;  // a block was started at all
+  bool hopSent = false;    // request header of this hop went out
   bool hopHeaderStarted = false;
   bool hopHeaderComplete = false;
   bool bodyCapped = false;
@@ -145,8 +145,8 @@ TransferResult RunTransfer(CURL* easy, const TransferLimits& limits) {
       }
     }
     if (finished) break;
-    const auto silent = std::chrono::duration_cast<std::chrono::milliseconds>(
-        Clock::now() - progress.lastActivity);
+    const auto silent =
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - progress.lastActivity);
     if (silent.count() > limits.idleTimeoutMs) {
       idle = true;
       code = CURLE_OPERATION_TIMEDOUT;

@@ -12,6 +12,7 @@ struct DefaultLine {
 };
 
 // WebRequest: search key, whether its letter case is ignored, line appended.
+// clang-format off
 constexpr DefaultLine kWebRequestDefaults[] = {
     {"User-Agent: ",      true,  "User-Agent: Mozilla/5.0 (compatible; MSIE 9.0; Windows NT 6.1; WOW64; Trident/5.0)"},
     {"Accept: ",          true,  "Accept: text/html, application/xhtml+xml, */*"},
@@ -29,6 +30,7 @@ constexpr DefaultLine kSimpleFetchDefaults[] = {
     {"Accept-Language:", false, "Accept-Language: zh-cn"},
     {"Content-Type:",    false, "Content-Type: application/x-www-form-urlencoded"},
 };
+// clang-format on
 
 // Headers libcurl would add on its own; a value-less line keeps it out.
 constexpr const char* kSuppressedCurlHeaders[] = {"Expect", "Accept", "Proxy-Connection"};

@@ -30,9 +30,9 @@ bool SplitRequestUrl(const Text& url, WebRequestPlan* plan) {
   if (scheme != "http" && scheme != "https") return false;
   const size_t authorityStart = schemeEnd + 3;
   const size_t authorityEnd = url.find_first_of("/?#", authorityStart);
-  std::string authority = url.substr(authorityStart, authorityEnd == std::string::npos
-                                                         ? std::string::npos
-                                                         : authorityEnd - authorityStart);
+  std::string authority =
+      url.substr(authorityStart, authorityEnd == std::string::npos ? std::string::npos
+                                                                   : authorityEnd - authorityStart);
   if (const size_t at = authority.rfind('@'); at != std::string::npos) authority.erase(0, at + 1);
 
   std::string host = authority;

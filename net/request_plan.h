@@ -11,14 +11,14 @@
 namespace jixia::net_internal {
 
 struct WebRequestPlan {
-  bool secure = false;        // https
-  Text host;                  // as written in the URL, without port
-  int port = 0;               // the URL's port or the scheme's default
-  Text objectName;            // path and query; "/" when the URL has no path
-  std::string curlUrl;        // scheme://host:port + objectName
-  std::string verb;           // GET, POST, HEAD or PUT
-  long long timeoutMs = 0;    // per stage
-  Text headerText;            // composed header text, lines ending in CR LF
+  bool secure = false;      // https
+  Text host;                // as written in the URL, without port
+  int port = 0;             // the URL's port or the scheme's default
+  Text objectName;          // path and query; "/" when the URL has no path
+  std::string curlUrl;      // scheme://host:port + objectName
+  std::string verb;         // GET, POST, HEAD or PUT
+  long long timeoutMs = 0;  // per stage
+  Text headerText;          // composed header text, lines ending in CR LF
   bool serverCredentials = false;
   bool proxyCredentials = false;
   bool cookieEngine = false;  // libcurl's own cookie handling for this request

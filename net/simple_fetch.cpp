@@ -31,7 +31,9 @@ Text AgentFor(const Text& extraHeaders) {
   return agent;
 }
 
-bool Ok(CURLcode code) { return code == CURLE_OK; }
+bool Ok(CURLcode code) {
+  return code == CURLE_OK;
+}
 
 }  // namespace
 

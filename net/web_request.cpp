@@ -77,7 +77,9 @@ Text GiveUp(const WebRequestOptions& options, const char* message, bool processE
   return Text();
 }
 
-bool Ok(CURLcode code) { return code == CURLE_OK; }
+bool Ok(CURLcode code) {
+  return code == CURLE_OK;
+}
 
 // The status text: the first line of the header block from byte 10 on.
 Text StatusText(const Text& headerBlock) {
@@ -91,7 +93,8 @@ Text StatusText(const Text& headerBlock) {
 
 Text WebRequest(const Text& url, const WebRequestOptions& options) {
   net_internal::WebRequestPlan plan;
-  if (!net_internal::PlanWebRequest(url, options, &plan)) return GiveUp(options, status::k701BadUrl);
+  if (!net_internal::PlanWebRequest(url, options, &plan))
+    return GiveUp(options, status::k701BadUrl);
 
   net_internal::CurlEasy easy = net_internal::NewCurlEasy();
   if (!easy) return GiveUp(options, status::k702Session);

@@ -15,18 +15,20 @@ namespace jixia {
 // written only at the steps that produce them. Callers give only the leading
 // fields they need, e.g. WebRequest(url, {.method = 1, .body = form}).
 struct WebRequestOptions {
+  // "{}" on the Text fields keeps designated initialisers that leave them out
+  // free of missing-initialiser warnings.
   int method = 0;                    // 0 GET, 1 POST, 2 HEAD, 3 PUT; others GET
-  Text body;                         // sent as its bytes
+  Text body{};                       // sent as its bytes
   Text* cookies = nullptr;           // in/out; non-null = given (even empty)
   Text* responseCookies = nullptr;   // out: cookies set by the response (merged)
-  Text extraHeaders;                 // caller's lines, CR LF separated, no final CR LF
+  Text extraHeaders{};               // caller's lines, CR LF separated, no final CR LF
   Text* responseHeaders = nullptr;   // out: raw header block of the final response
   bool noRedirect = false;           // true: the redirect response itself comes back
-  Text userName;                     // server Basic credentials, both or none
-  Text password;
-  Text proxy;                        // host:port, empty for a direct connection
-  Text proxyUser;                    // proxy Basic credentials, both or none
-  Text proxyPassword;
+  Text userName{};                   // server Basic credentials, both or none
+  Text password{};
+  Text proxy{};                      // host:port, empty for a direct connection
+  Text proxyUser{};                  // proxy Basic credentials, both or none
+  Text proxyPassword{};
   int timeoutSeconds = 0;            // per stage; 0 or less means 30 s
   Text* location = nullptr;          // out: last "Location: " value
   Text* status = nullptr;            // out: "200 OK" or a numbered message 700-713
