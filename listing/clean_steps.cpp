@@ -43,10 +43,11 @@ Text ApplySteps(const std::vector<CleanStep>& steps, Text value) {
       case CleanStep::Kind::KeepBetween:
         value = TextBetween(value, step.first, step.second);
         break;
-      case CleanStep::Kind::IfContains:
-        value = ApplySteps(ContainsText(value, step.first) ? step.then : step.otherwise,
-                           std::move(value));
+      case CleanStep::Kind::IfContains: {
+        const bool contains = ContainsText(value, step.first);
+        value = ApplySteps(contains ? step.then : step.otherwise, std::move(value));
         break;
+      }
     }
   }
   return value;
