@@ -215,6 +215,9 @@ void EntryWindow::BuildFrame() {
   tabs_->setGeometry(320, 121, 480, 376);
   BuildLoginPage(tabs_->AddPage(U("登录")));
   BuildRegisterPage(tabs_->AddPage(U("注册")));
+  // The page area reaches over the contact button's upper part; the button
+  // stays on top so all of it takes clicks.
+  contact_->raise();
   connect(tabs_, &TabControl::currentChanged, this, [this] {
     fields_[static_cast<int>(AccountField::kRegisterName)].edit->setFocus(Qt::OtherFocusReason);
   });
