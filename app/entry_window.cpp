@@ -316,29 +316,34 @@ void EntryWindow::ChooseRegistration() {
 
 void EntryWindow::Choose(int page) {
   if (!firstPanel_) return;
+  // The frame is shown before the page is selected, so the focus move of a
+  // page change can reach the (then visible) registration account field.
+  frame_->show();
   tabs_->setCurrentIndex(page);
   registerToggle_->setVisible(page == 0);
   loginToggle_->setVisible(page == 1);
-  frame_->show();
+  // Disabling drops the keyboard focus; it comes back after the growth.
+  const QPointer<QWidget> focused = QApplication::focusWidget();
   setEnabled(false);
   // The panel holds the button being clicked: it goes once the click is over.
   firstPanel_->hide();
   firstPanel_->deleteLater();
-  Grow();
+  if (Grow() && focused) focused->setFocus(Qt::OtherFocusReason);
 }
 
-void EntryWindow::Grow() {
+bool EntryWindow::Grow() {
   const QPointer<EntryWindow> alive(this);
   const QRect g = geometry();
   for (const WindowRect& step : GrowthSteps({g.x(), g.y(), g.width(), g.height()})) {
     setGeometry(step.left, step.top, step.width, step.height);
     if (growthObserver_) growthObserver_(geometry());
     WaitProcessingEvents(10);
-    if (!alive) return;
+    if (!alive) return false;
   }
   resize(kFrameWidth, kFrameHeight);
   setEnabled(true);
   setMask(OutlineRegion(QImage(QString::fromUtf8(pictures::kOutline))));
+  return true;
 }
 
 void EntryWindow::ShowLoginPage() {

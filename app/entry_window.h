@@ -88,7 +88,8 @@ class EntryWindow : public QWidget, public AccountView {
   PictureButton* Button(const char* name, const char* looks, QWidget* parent, const QRect& place);
   Field MakeField(const char* frameName, const char* editName, QWidget* parent, QPoint at);
   void Choose(int page);
-  void Grow();
+  // Returns false when the window was destroyed during the growth.
+  bool Grow();
   void ShowLoginPage();
   void ShowRegisterPage();
   void OpenContactLink();

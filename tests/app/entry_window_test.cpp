@@ -184,6 +184,7 @@ TEST_F(EntryWindowTest, TogglesAlwaysNameTheHiddenPageAndPageChangesFocusTheRegi
 TEST_F(EntryWindowTest, ChoosingRegistrationShowsItsPageWithTheLoginToggle) {
   Click("图形按钮3");
   EXPECT_EQ(Tabs()->currentIndex(), 1);
+  EXPECT_TRUE(Control("编辑框3")->hasFocus());
   EXPECT_TRUE(Visible("登录"));
   EXPECT_FALSE(Visible("注册"));
   EXPECT_EQ(window_->size(), QSize(800, 500));
