@@ -1,8 +1,9 @@
 // Forum B over HTTPS, GBK, CR LF lines. Six boards in three row shapes:
 //   - the "onclick" rows with a fixed last-post cell (fid 42 by date and the
 //     hot list /forum-42-K.html),
-//   - rows whose thread link follows a type-label link on the same line and
-//     has no onclick (fid 40 and 63),
+//   - rows whose thread link has no onclick and follows two links on the same
+//     line, a type label and a new-window icon that carries the thread
+//     address too (fid 40 and 63),
 //   - "onclick" rows whose last-post text always carries a title attribute
 //     (/forum-45-K.html and /forum-43-K.html);
 // plus the penalty table of mod=misc&action=showdarkroom. Author cells come
@@ -129,7 +130,9 @@ void ThreadRow(PageText& page, const Board& board, const PostRecord& post, const
   if (board.shape == RowShape::Labelled) {
     page.Line(
         Fill("<em>[<a href=\"forum.php?mod=forumdisplay&amp;fid={fid}&amp;filter=typeid&amp;"
-             "typeid={t}\">{label}</a>]</em> <a href=\"{href}\" class=\"s xst\">{title}</a>",
+             "typeid={t}\">{label}</a>]</em> <a href=\"{href}\" title=\"新窗口打开\" "
+             "target=\"_blank\"><img src=\"static/image/common/newwin.gif\" alt=\"\" /></a> "
+             "<a href=\"{href}\" class=\"s xst\">{title}</a>",
              {{"fid", std::to_string(board.fid)},
               {"t", std::to_string(post.variant % std::size(kLabels) + 1)},
               {"label", kLabels[post.variant % std::size(kLabels)]},
@@ -208,7 +211,8 @@ std::string ListingPage(const SiteSettings& settings, int slot, int pageNumber,
       .Line("<div class=\"bm_c\">")
       .Line("<table summary=\"forum_" + std::to_string(board.fid) +
             "\" cellspacing=\"0\" cellpadding=\"0\" id=\"threadlisttableid\">");
-  for (int i = 0; i < kPinnedPerBoard; ++i) {
+  // Pinned threads head the first page only.
+  for (int i = 0; pageNumber == 1 && i < kPinnedPerBoard; ++i) {
     ThreadRow(page, board, PostAt(settings, {slot, kFirstPinnedPosition + i}), root, now, true);
   }
   page.Line(
