@@ -285,6 +285,7 @@ void EntryWindow::BuildRegisterPage(QWidget* page) {
   field(AccountField::kRegisterCode, "图片框10", "编辑框9", {90, 265});
   registerPicture_ = PictureBox("图片框11", page, {384, 272, 88, 39}, QPixmap());
   registerPicture_->setScaledContents(true);
+  registerPicture_->raise();  // the code field's frame reaches under the picture's left edge
   connect(Button("图形按钮7", "register", page, {135, 330, 200, 40}), &QAbstractButton::clicked,
           this, [this] { account_.SubmitRegistration(); });
   PageLabel(page, "透明标签19", {360, 344, 80, 32}, "联系作者!", 16, true);

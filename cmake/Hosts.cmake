@@ -16,7 +16,7 @@ set(JIXIA_ACCOUNT_HOST    "127.0.0.1:18410" CACHE STRING "account service (HTTP)
 
 set(JIXIA_VERSION_ACCOUNT "10001"           CACHE STRING "account number whose profile holds the latest version")
 set(JIXIA_CONTACT_ACCOUNT "10002"           CACHE STRING "messenger account of the contact link and the side labels")
-set(JIXIA_USER_CODE       "8888"            CACHE STRING "preset user code of the registration form")
+set(JIXIA_USER_CODE       "888888"          CACHE STRING "preset user code of the registration form")
 set(JIXIA_SITE_NAME       "jixia-demo"      CACHE STRING "site name passed with the contact link")
 
 # Extra CA certificates (PEM) trusted besides the system's. The default build
