@@ -22,14 +22,19 @@
 #include "listing/list_columns.h"
 #include "listing/window/main_window_layout.h"
 #include "net/event_hook.h"
+#include "resources/pictures.h"
 #include "text/codepage.h"
 
 namespace jixia {
 namespace {
 
-QString Ui(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Ui(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
 
-void Place(QWidget* widget, const Rect& r) { widget->setGeometry(r.x, r.y, r.width, r.height); }
+void Place(QWidget* widget, const Rect& r) {
+  widget->setGeometry(r.x, r.y, r.width, r.height);
+}
 
 void Place(QWidget* widget, Point at, Point size) {
   widget->setGeometry(at.x, at.y, size.x, size.y);
@@ -38,7 +43,8 @@ void Place(QWidget* widget, Point at, Point size) {
 // The window's client area: the background colour under the background picture.
 class BackgroundPanel : public QWidget {
  public:
-  explicit BackgroundPanel(QWidget* parent) : QWidget(parent), picture_(Ui(kBackgroundPicture)) {}
+  explicit BackgroundPanel(QWidget* parent)
+      : QWidget(parent), picture_(pictures::Load(pictures::kMainBackground)) {}
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -50,22 +56,6 @@ class BackgroundPanel : public QWidget {
  private:
   QPixmap picture_;
 };
-
-// The decorative picture of the penalty page, drawn when the resources carry none.
-QPixmap PenaltyPicture() {
-  QPixmap picture(Ui(kPenaltyPicture));
-  if (!picture.isNull()) return picture;
-  picture = QPixmap(240, 240);
-  QPainter painter(&picture);
-  QLinearGradient fill(0, 0, 240, 240);
-  fill.setColorAt(0, QColor(64, 0, 0));
-  fill.setColorAt(1, QColor(200, 120, 40));
-  painter.fillRect(picture.rect(), fill);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(QColor(255, 230, 180), 3));
-  for (int r = 30; r <= 110; r += 20) painter.drawEllipse(QPoint(120, 120), r, r);
-  return picture;
-}
 
 QLabel* AddCaptionLabel(QWidget* parent, const char* text, Point at, Point size) {
   auto* label = new QLabel(Ui(text), parent);
@@ -113,9 +103,13 @@ MainWindow::MainWindow(std::vector<ListingSource> sources, MainWindowServices se
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::SetCaption(const Text& text) { setWindowTitle(FromGbk(text)); }
+void MainWindow::SetCaption(const Text& text) {
+  setWindowTitle(FromGbk(text));
+}
 
-Text MainWindow::GetCaption() const { return ToGbk(windowTitle()); }
+Text MainWindow::GetCaption() const {
+  return ToGbk(windowTitle());
+}
 
 void MainWindow::BuildSidePanel(QWidget* panel) {
   QPalette white = palette();
@@ -156,7 +150,7 @@ void MainWindow::BuildTabs(QWidget* panel) {
     inner.push_back(tabs);
   }
 
-  const QPixmap penaltyPicture = PenaltyPicture();
+  const QPixmap penaltyPicture = pictures::Load(pictures::kPenaltyDecoration);
   for (const BoardPage& board : BoardPages()) {
     QWidget* page = inner[board.site]->AddPage(Ui(board.caption));
 
@@ -258,8 +252,8 @@ void MainWindow::ShowFailures(const FetchReport& report) {
   Text message;
   for (const PageFailure& failure : report.failures) {
     if (!message.empty()) message += "\r\n";
-    message += Utf8ToGbk("第") + std::to_string(failure.page) + Utf8ToGbk("页获取失败：") +
-               failure.status;
+    message +=
+        Utf8ToGbk("第") + std::to_string(failure.page) + Utf8ToGbk("页获取失败：") + failure.status;
   }
   messages_->ShowMessage(message);
 }

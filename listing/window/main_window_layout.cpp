@@ -80,9 +80,17 @@ constexpr PageOrnament kPageOrnaments[] = {
 
 }  // namespace
 
-std::span<const SideLabel> SideLabels() { return kSideLabels; }
-std::span<const SitePage> SitePages() { return kSitePages; }
-std::span<const BoardPage> BoardPages() { return kBoardPages; }
-std::span<const PageOrnament> PageOrnaments() { return kPageOrnaments; }
+std::span<const SideLabel> SideLabels() {
+  return kSideLabels;
+}
+std::span<const SitePage> SitePages() {
+  return kSitePages;
+}
+std::span<const BoardPage> BoardPages() {
+  return kBoardPages;
+}
+std::span<const PageOrnament> PageOrnaments() {
+  return kPageOrnaments;
+}
 
 }  // namespace jixia

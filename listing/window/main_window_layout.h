@@ -24,8 +24,6 @@ inline constexpr char kMainCaption[] = "澄屿—集匣1.0.0";
 inline constexpr int kMainWidth = 972;
 inline constexpr int kMainHeight = 578;
 inline constexpr int kBackgroundRed = 128;
-inline constexpr char kBackgroundPicture[] = ":/jixia/main_background.png";
-inline constexpr char kPenaltyPicture[] = ":/jixia/penalty_picture.png";
 inline constexpr char kMenuCaption[] = "菜单";
 inline constexpr char kMenuItemCaption[] = "地址";
 
@@ -50,8 +48,8 @@ struct SitePage {
 };
 
 inline constexpr Point kGroupBoxSize{392, 48};
-inline constexpr Point kPageLabelSize{40, 24};     // "第"
-inline constexpr Point kPagesLabelSize{16, 24};    // "页"
+inline constexpr Point kPageLabelSize{40, 24};   // "第"
+inline constexpr Point kPagesLabelSize{16, 24};  // "页"
 inline constexpr Point kPageCountBoxSize{104, 32};
 inline constexpr Point kProgressBarSize{336, 33};
 inline constexpr int kListHeight = 416;
