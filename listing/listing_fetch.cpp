@@ -4,7 +4,6 @@
 
 #include "listing/clean_steps.h"
 #include "text/codepage.h"
-#include "text/markers.h"
 #include "text/regex_matcher.h"
 #include "text/search.h"
 
@@ -84,8 +83,12 @@ FetchReport ListingFetch(const ListingSource& source, const ListingBindings& bin
     Text status;
     page = fetch(url, &status);
     if (!IsSuccessStatus(status)) report.failures.push_back({k, status});
-    if (source.cutMarker && ContainsText(page, *source.cutMarker)) {
-      page = TextAfterLast(page, *source.cutMarker);
+    if (source.cutMarker) {
+      // TextAfterLast by its own backward search, run once: the position also
+      // tells whether the marker occurs (a page without it is parsed whole).
+      const int last =
+          FindTextBackward(page, *source.cutMarker, static_cast<int>(page.size()) + 1);
+      if (last != -1) page.erase(0, last - 1 + source.cutMarker->size());
     }
     if (!source.parseLastOnly) parser.Parse(page);
   }
