@@ -6,7 +6,7 @@ JIXIA_PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   libpcre2-dev libcurl4-openssl-dev libssl-dev openssl
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcpp-httplib-dev nlohmann-json3-dev libcli11-dev
+  libcpp-httplib-dev nlohmann-json3-dev libcli11-dev libcsv-dev libpng-dev
   qt6-base-dev qt6-base-dev-tools
   fonts-wqy-microhei xdg-utils
   xvfb xauth x11-utils imagemagick xdotool
