@@ -24,8 +24,7 @@ CleanStep KeepBetween(Text left, Text right) {
 }
 
 CleanStep IfContains(Text probe, std::vector<CleanStep> then, std::vector<CleanStep> otherwise) {
-  return {CleanStep::Kind::IfContains, std::move(probe), {}, std::move(then),
-          std::move(otherwise)};
+  return {CleanStep::Kind::IfContains, std::move(probe), {}, std::move(then), std::move(otherwise)};
 }
 
 Text ApplySteps(const std::vector<CleanStep>& steps, Text value) {

@@ -39,7 +39,8 @@ std::vector<ListColumn> Parse(std::string_view columns) {
     const size_t end = columns.find("; ");
     const std::string_view item = columns.substr(0, end);
     const size_t colon = item.rfind(':');
-    parsed.push_back({Utf8ToGbk(item.substr(0, colon)), std::stoi(std::string(item.substr(colon + 1)))});
+    parsed.push_back(
+        {Utf8ToGbk(item.substr(0, colon)), std::stoi(std::string(item.substr(colon + 1)))});
     columns = end == std::string_view::npos ? std::string_view() : columns.substr(end + 2);
   }
   return parsed;

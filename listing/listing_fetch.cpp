@@ -86,8 +86,7 @@ FetchReport ListingFetch(const ListingSource& source, const ListingBindings& bin
     if (source.cutMarker) {
       // TextAfterLast by its own backward search, run once: the position also
       // tells whether the marker occurs (a page without it is parsed whole).
-      const int last =
-          FindTextBackward(page, *source.cutMarker, static_cast<int>(page.size()) + 1);
+      const int last = FindTextBackward(page, *source.cutMarker, static_cast<int>(page.size()) + 1);
       if (last != -1) page.erase(0, last - 1 + source.cutMarker->size());
     }
     if (!source.parseLastOnly) parser.Parse(page);

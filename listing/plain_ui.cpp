@@ -9,7 +9,9 @@ void PlainReportList::Clear() {
   selected_ = -1;
 }
 
-int PlainReportList::RowCount() const { return static_cast<int>(rows_.size()); }
+int PlainReportList::RowCount() const {
+  return static_cast<int>(rows_.size());
+}
 
 int PlainReportList::AppendRow() {
   rows_.emplace_back();
@@ -29,6 +31,8 @@ Text PlainReportList::Cell(int row, int column) const {
   return static_cast<size_t>(column) < cells.size() ? cells[column] : Text();
 }
 
-void PlainProgressBar::SetPosition(int position) { position_ = std::clamp(position, 0, 100); }
+void PlainProgressBar::SetPosition(int position) {
+  position_ = std::clamp(position, 0, 100);
+}
 
 }  // namespace jixia

@@ -192,4 +192,6 @@ int Run(int argc, char** argv) {
 }  // namespace
 }  // namespace jixia::fetch_tool
 
-int main(int argc, char** argv) { return jixia::fetch_tool::Run(argc, argv); }
+int main(int argc, char** argv) {
+  return jixia::fetch_tool::Run(argc, argv);
+}

@@ -31,10 +31,10 @@ struct Board {
   std::string_view pageCountBox;  // empty: one request for the fixed path
   std::string_view path;          // up to the page number
   std::string_view suffix;
-  std::string_view cutMarker;     // empty: none
+  std::string_view cutMarker;  // empty: none
   Layout layout;
   Author author;
-  Address address;                // P1 only; P2 always cuts the link and drops "amp;"
+  Address address;  // P1 only; P2 always cuts the link and drops "amp;"
 };
 
 // clang-format off
@@ -55,8 +55,8 @@ constexpr char kTitle[] = R"(title=")";
 std::vector<CleanStep> AuthorSteps(Author author) {
   const Text admins = Literal("管理团队");
   const std::vector<CleanStep> afterLast = {KeepAfterLast(">")};
-  const std::vector<CleanStep> linkPair = {IfContains(
-      "</a> <a href=", {KeepBetween(">", "</a> <a href=")}, afterLast)};
+  const std::vector<CleanStep> linkPair = {
+      IfContains("</a> <a href=", {KeepBetween(">", "</a> <a href=")}, afterLast)};
   switch (author) {
     case Author::A1:
       return {IfContains(admins, {KeepBetween(kTitle, R"(" />)")}, afterLast)};
@@ -128,10 +128,14 @@ std::vector<FieldRule> Fields(const Board& board) {
 
 std::string_view PatternOf(Layout layout) {
   switch (layout) {
-    case Layout::P1: return kP1;
-    case Layout::P2: return kP2;
-    case Layout::P3: return kP3;
-    case Layout::P4: return kP4;
+    case Layout::P1:
+      return kP1;
+    case Layout::P2:
+      return kP2;
+    case Layout::P3:
+      return kP3;
+    case Layout::P4:
+      return kP4;
   }
   return {};
 }

@@ -26,7 +26,9 @@ Text Pattern(std::string_view utf8) {
   return Utf8ToGbk(held);
 }
 
-Text Literal(std::string_view utf8) { return Utf8ToGbk(utf8); }
+Text Literal(std::string_view utf8) {
+  return Utf8ToGbk(utf8);
+}
 
 FieldRule Rule(int column, From from, int group, std::vector<CleanStep> steps) {
   return {from, group, std::move(steps), column, false};

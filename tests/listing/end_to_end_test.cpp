@@ -57,9 +57,8 @@ TEST_F(EndToEnd, SiteCOverPlainHttpAndD3QueriesOverHttps) {
   d.pageCount = "2";
   ListingFetch(Source(table, "完美娱乐网", "教程专区"), d.Bindings({}));
   EXPECT_EQ(d3.Requested(), (std::vector<std::string>{"/?cat=jczq&page=1", "/?cat=jczq&page=2"}));
-  EXPECT_EQ(Utf8Rows(d.list, 6)[2],
-            (std::vector<std::string>{"3", "教程专区", "路由器设置", "小明", "2024-03-01",
-                                      "/?post=503"}));
+  EXPECT_EQ(Utf8Rows(d.list, 6)[2], (std::vector<std::string>{"3", "教程专区", "路由器设置", "小明",
+                                                              "2024-03-01", "/?post=503"}));
 }
 
 TEST_F(EndToEnd, FailedAndRefusedPagesAreReportedAndTheLoopGoesOn) {
@@ -69,16 +68,16 @@ TEST_F(EndToEnd, FailedAndRefusedPagesAreReportedAndTheLoopGoesOn) {
   hosts.d4 = d4.Host();
   Board board;
   board.pageCount = "3";
-  const FetchReport report = ListingFetch(
-      Source(BuildSourceTable(hosts), "小K娱乐网", "绿色软件"), board.Bindings({}));
+  const FetchReport report =
+      ListingFetch(Source(BuildSourceTable(hosts), "小K娱乐网", "绿色软件"), board.Bindings({}));
   ASSERT_EQ(report.failures.size(), 1u);
   EXPECT_EQ(report.failures[0].page, 2);
   EXPECT_EQ(report.failures[0].status.substr(0, 3), "404");
   EXPECT_EQ(board.list.RowCount(), 3);
 
   hosts.d4 = "127.0.0.1:1";  // nothing listens there
-  const FetchReport refused = ListingFetch(
-      Source(BuildSourceTable(hosts), "小K娱乐网", "绿色软件"), board.Bindings({}));
+  const FetchReport refused =
+      ListingFetch(Source(BuildSourceTable(hosts), "小K娱乐网", "绿色软件"), board.Bindings({}));
   ASSERT_EQ(refused.failures.size(), 3u);
   EXPECT_EQ(refused.failures[2].page, 3);
   EXPECT_EQ(refused.failures[0].status[0], '7');  // one of the numbered messages

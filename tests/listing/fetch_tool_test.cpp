@@ -28,8 +28,8 @@ std::string Slurp(const std::string& path) {
 
 // Runs jixia-fetch with `args` (each single-quoted for the shell).
 ToolRun RunTool(const std::vector<std::string>& args) {
-  const std::string dir = std::filesystem::temp_directory_path() /
-                          ("jixia-fetch-test-" + std::to_string(getpid()));
+  const std::string dir =
+      std::filesystem::temp_directory_path() / ("jixia-fetch-test-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   std::string command = std::string("'") + kFetchToolPath + "'";
   for (const std::string& arg : args) command += " '" + arg + "'";
@@ -51,10 +51,13 @@ const std::string kAwkwardTitle = "a\tb\\c,\"d\"\re 领券";
 class FetchTool : public ::testing::Test {
  protected:
   FetchTool()
-      : site_(true, {{"/category-6_1.html", D2Page("<li><span>03-01</span><a href=\"https://x.test/1\" "
-                                                   "target=\"_blank\">" + kAwkwardTitle + "</a></li>\n"
-                                                   "<li><span>03-02</span><a href=\"https://x.test/2\" "
-                                                   "target=\"_blank\">plain</a></li>\n")}}) {}
+      : site_(true,
+              {{"/category-6_1.html", D2Page("<li><span>03-01</span><a href=\"https://x.test/1\" "
+                                             "target=\"_blank\">" +
+                                             kAwkwardTitle +
+                                             "</a></li>\n"
+                                             "<li><span>03-02</span><a href=\"https://x.test/2\" "
+                                             "target=\"_blank\">plain</a></li>\n")}}) {}
 
   std::vector<std::string> Args(std::vector<std::string> more) {
     std::vector<std::string> args = {"--host", "d2=" + site_.Host(), "--ca-file", kTestCaFile};
@@ -99,12 +102,12 @@ TEST_F(FetchTool, CsvFollowsRfc4180) {
 TEST_F(FetchTool, JsonHoldsSiteBoardColumnsAndRowsAsStrings) {
   const ToolRun run = RunTool(Args({"活动网线报", "话费活动", "--format", "json"}));
   EXPECT_EQ(run.status, 0) << run.err;
-  const nlohmann::json expected = {
-      {"site", "活动网线报"},
-      {"board", "话费活动"},
-      {"columns", {"序号", "标题", "网址", "更新时间"}},
-      {"rows", {{"1", kAwkwardTitle, "https://x.test/1", "03-01"},
-                {"2", "plain", "https://x.test/2", "03-02"}}}};
+  const nlohmann::json expected = {{"site", "活动网线报"},
+                                   {"board", "话费活动"},
+                                   {"columns", {"序号", "标题", "网址", "更新时间"}},
+                                   {"rows",
+                                    {{"1", kAwkwardTitle, "https://x.test/1", "03-01"},
+                                     {"2", "plain", "https://x.test/2", "03-02"}}}};
   EXPECT_EQ(nlohmann::json::parse(run.out), expected);
 }
 
@@ -142,8 +145,8 @@ TEST_F(FetchTool, UsageErrorsGiveStatusTwoNamingTheChoices) {
 
 TEST_F(FetchTool, BoardWithoutItsTrailingBlankMatchesAndHelpPrintsUsage) {
   SiteServer forumB(true, {{"/forum-45-1.html", ReadFixture("forum_b_board_1.html")}});
-  const ToolRun run = RunTool({"--host", "forum-b=" + forumB.Host(), "--ca-file", kTestCaFile,
-                           "巅峰论坛", "巅峰动画教程"});
+  const ToolRun run = RunTool(
+      {"--host", "forum-b=" + forumB.Host(), "--ca-file", kTestCaFile, "巅峰论坛", "巅峰动画教程"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("2\t批量改名工具\t\t2024-3-1"), std::string::npos) << run.out;
 

@@ -41,8 +41,8 @@ TEST(ListingFetch, PageCountTextDecidesTheRequests) {
   const struct {
     const char* text;
     int pages;
-  } kCases[] = {{"3", 3}, {"0", 0}, {"", 0}, {"abc", 0}, {"-1", 0}, {" 2", 2}, {"2页", 2},
-                {"+1", 1}};
+  } kCases[] = {{"3", 3},  {"0", 0},  {"", 0},    {"abc", 0},
+                {"-1", 0}, {" 2", 2}, {"2页", 2}, {"+1", 1}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.text);
     RecordingFetcher server;
@@ -54,12 +54,14 @@ TEST(ListingFetch, PageCountTextDecidesTheRequests) {
     board.pageCount = G(c.text);
     ListingFetch(ItemSource(), board.Bindings(server.Fetcher()));
     std::vector<Text> expected;
-    for (int k = 1; k <= c.pages; ++k) expected.push_back("http://h.test/p" + std::to_string(k) + ".html");
+    for (int k = 1; k <= c.pages; ++k)
+      expected.push_back("http://h.test/p" + std::to_string(k) + ".html");
     EXPECT_EQ(server.requested, expected);
     ASSERT_EQ(board.list.RowCount(), 20 * c.pages);
     for (int r = 0; r < board.list.RowCount(); ++r) {
       EXPECT_EQ(board.list.Cell(r, 0), std::to_string(r + 1));
-      EXPECT_EQ(board.list.Cell(r, 1), "p" + std::to_string(r / 20 + 1) + "r" + std::to_string(r % 20 + 1));
+      EXPECT_EQ(board.list.Cell(r, 1),
+                "p" + std::to_string(r / 20 + 1) + "r" + std::to_string(r % 20 + 1));
     }
   }
 }
@@ -161,7 +163,8 @@ TEST(ListingFetch, PairMatchesAreReadByPosition) {
 
 TEST(ListingFetch, PatternsIgnoreLetterCaseWhileProbesDoNot) {
   ListingSource source = ItemSource();
-  source.fields[1].steps = {IfContains("v", {ReplaceAll("v", "lower")}, {ReplaceAll("V", "upper")})};
+  source.fields[1].steps = {
+      IfContains("v", {ReplaceAll("v", "lower")}, {ReplaceAll("V", "upper")})};
   RecordingFetcher server;
   server.pages["http://h.test/p1.html"] = "<I>a=v</I><i>b=V</i>";
   Board board;
@@ -244,12 +247,12 @@ TEST(ListingOpen, OnlyWebAddressesReachTheOpener) {
     const char* cell;
     bool opened;
   } kCases[] = {
-      {"", "http://x.test/a", true},      {"", "HTTPS://x.test/a", true},
-      {"", "HtTp://x.test/a", true},      {"https://h.test", "/t.html", true},
-      {"https://h.test", "", true},       {"", "", false},
-      {"", "file:///etc/passwd", false},  {"", "javascript:alert(1)", false},
-      {"", "/usr/bin/xterm", false},      {"", " http://x.test", false},
-      {"", "ftp://x.test/a", false},      {"", "https:/x.test", false},
+      {"", "http://x.test/a", true},     {"", "HTTPS://x.test/a", true},
+      {"", "HtTp://x.test/a", true},     {"https://h.test", "/t.html", true},
+      {"https://h.test", "", true},      {"", "", false},
+      {"", "file:///etc/passwd", false}, {"", "javascript:alert(1)", false},
+      {"", "/usr/bin/xterm", false},     {"", " http://x.test", false},
+      {"", "ftp://x.test/a", false},     {"", "https:/x.test", false},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(std::string(c.prefix) + c.cell);
@@ -265,8 +268,8 @@ TEST(ListingOpen, OnlyWebAddressesReachTheOpener) {
     ListingBindings bindings = board.Bindings({});
     bindings.opener = &opener;
     ListingOpen(source, bindings);
-    EXPECT_EQ(opener.opened, c.opened ? std::vector<Text>{Text(c.prefix) + c.cell}
-                                      : std::vector<Text>{});
+    EXPECT_EQ(opener.opened,
+              c.opened ? std::vector<Text>{Text(c.prefix) + c.cell} : std::vector<Text>{});
   }
 }
 

@@ -16,7 +16,9 @@
 
 namespace jixia::test {
 
-inline Text G(std::string_view utf8) { return Utf8ToGbk(utf8); }
+inline Text G(std::string_view utf8) {
+  return Utf8ToGbk(utf8);
+}
 
 // Bytes of a fixture page (GBK as stored).
 inline std::string ReadFixture(const std::string& name) {
@@ -32,8 +34,8 @@ inline SiteHosts TestHosts() {
 }
 
 // The source of the board `board` (UTF-8) of site `site` (UTF-8).
-inline const ListingSource& Source(const std::vector<ListingSource>& table,
-                                   std::string_view site, std::string_view board) {
+inline const ListingSource& Source(const std::vector<ListingSource>& table, std::string_view site,
+                                   std::string_view board) {
   for (const ListingSource& source : table) {
     if (source.site == G(site) && source.board == G(board)) return source;
   }

@@ -62,7 +62,9 @@ constexpr Row kRows[] = {
 };
 // clang-format on
 
-SiteHosts ShortHosts() { return {"fa", "fb", "sc", "d1", "d2", "d3", "d4"}; }
+SiteHosts ShortHosts() {
+  return {"fa", "fb", "sc", "d1", "d2", "d3", "d4"};
+}
 
 TEST(SourceTable, TwentyNineBoardsInWindowOrderWithTheirAddresses) {
   const std::vector<ListingSource> table = BuildSourceTable(ShortHosts());

@@ -38,7 +38,9 @@ void RunCase(const BoardCase& c) {
 }
 
 TEST(ForumASources, SourceBoardPagesPairedAndCleaned) {
-  RunCase({"精易论坛", "易语言源码区", "2",
+  RunCase({"精易论坛",
+           "易语言源码区",
+           "2",
            {{"https://forum-a.test/forum-98-1.html", "forum_a_1.html"},
             {"https://forum-a.test/forum-98-2.html", "forum_a_2.html"}},
            {{"1", "源码", "超级列表框排序源码", "张三", "2024-3-5", "12", "345", "2024-3-6 10:20",
@@ -61,10 +63,14 @@ TEST(ForumASources, OtherBoardsCutLabelsUnconditionallyAndShowLastPostAddress) {
        "forum.php?mod=redirect&amp;tid=1002&amp;goto=lastpost#lastpost"},
       {"3", "例程", "Excel读写例程", "王五", "2024-2-27", "0", "21", "2024-2-27 23:59",
        "forum.php?mod=redirect&amp;tid=1003&amp;goto=lastpost#lastpost"}};
-  const std::pair<const char*, const char*> boards[] = {
-      {"易语言软件区", "121"}, {"易语言分享区", "51"}, {"易语言模块区", "100"}, {"易语言教程区", "125"}};
+  const std::pair<const char*, const char*> boards[] = {{"易语言软件区", "121"},
+                                                        {"易语言分享区", "51"},
+                                                        {"易语言模块区", "100"},
+                                                        {"易语言教程区", "125"}};
   for (const auto& [board, number] : boards) {
-    RunCase({"精易论坛", board, "1",
+    RunCase({"精易论坛",
+             board,
+             "1",
              {{std::string("https://forum-a.test/forum-") + number + "-1.html", "forum_a_1.html"}},
              rows});
   }
@@ -74,40 +80,49 @@ TEST(ForumBSources, BoardsWithTheirAuthorDateAndAddressCleaning) {
   const std::string latest =
       "https://forum-b.test/forum.php?mod=forumdisplay&fid=42&orderby=dateline&filter=author&"
       "orderby=dateline&page=";
-  RunCase({"巅峰论坛", "最新精品软件", "2",
-           {{latest + "1", "forum_b_board_1.html"}, {latest + "2", "forum_b_board_2.html"}},
-           {{"1", "【置顶】发帖规则", "版主", "2020-1-1", "forum.php?mod=viewthread&tid=2000",
-             "2020-1-2 00:00", "0", "5000"},
-            {"2", "屏幕录像专家 2024", "王五", "2024-3-5",
-             "forum.php?mod=viewthread&tid=2001&extra=page%3D1", "2024-3-6 09:00", "8", "120"},
-            {"3", "批量改名工具", "巅峰管理团队", "2024-3-1", "thread-2002-1-1.html",
-             "2024-3-2 18:30", "2", "64"},
-            {"4", "图片压缩神器", "勋章", "", "thread-2003-1-1.html", "2024-3-1 07:45", "15",
-             "300"},
-            {"5", "【置顶】发帖规则", "版主", "2020-1-1", "forum.php?mod=viewthread&tid=2000",
-             "2020-1-2 00:00", "0", "5000"},
-            {"6", "系统清理大师", "孙八", "2024-2-20", "thread-2004-1-1.html", "2024-2-21 10:10",
-             "4", "77"}}});
-  RunCase({"巅峰论坛", "热门精品软件", "1",
-           {{"https://forum-b.test/forum-42-1.html", "forum_b_board_1.html"}},
-           {{"1", "屏幕录像专家 2024", "王五", "2024-3-5",
-             "forum.php?mod=viewthread&amp;tid=2001&amp;extra=page%3D1", "2024-3-6 09:00", "8",
-             "120"},
-            {"2", "批量改名工具", "巅峰管理团队", "2024-3-1", "thread-2002-1-1.html",
-             "2024-3-2 18:30", "2", "64"},
-            {"3", "图片压缩神器", "钱七", "", "thread-2003-1-1.html", "2024-3-1 07:45", "15",
-             "300"}}});
+  RunCase(
+      {"巅峰论坛",
+       "最新精品软件",
+       "2",
+       {{latest + "1", "forum_b_board_1.html"}, {latest + "2", "forum_b_board_2.html"}},
+       {{"1", "【置顶】发帖规则", "版主", "2020-1-1", "forum.php?mod=viewthread&tid=2000",
+         "2020-1-2 00:00", "0", "5000"},
+        {"2", "屏幕录像专家 2024", "王五", "2024-3-5",
+         "forum.php?mod=viewthread&tid=2001&extra=page%3D1", "2024-3-6 09:00", "8", "120"},
+        {"3", "批量改名工具", "巅峰管理团队", "2024-3-1", "thread-2002-1-1.html", "2024-3-2 18:30",
+         "2", "64"},
+        {"4", "图片压缩神器", "勋章", "", "thread-2003-1-1.html", "2024-3-1 07:45", "15", "300"},
+        {"5", "【置顶】发帖规则", "版主", "2020-1-1", "forum.php?mod=viewthread&tid=2000",
+         "2020-1-2 00:00", "0", "5000"},
+        {"6", "系统清理大师", "孙八", "2024-2-20", "thread-2004-1-1.html", "2024-2-21 10:10", "4",
+         "77"}}});
+  RunCase(
+      {"巅峰论坛",
+       "热门精品软件",
+       "1",
+       {{"https://forum-b.test/forum-42-1.html", "forum_b_board_1.html"}},
+       {{"1", "屏幕录像专家 2024", "王五", "2024-3-5",
+         "forum.php?mod=viewthread&amp;tid=2001&amp;extra=page%3D1", "2024-3-6 09:00", "8", "120"},
+        {"2", "批量改名工具", "巅峰管理团队", "2024-3-1", "thread-2002-1-1.html", "2024-3-2 18:30",
+         "2", "64"},
+        {"3", "图片压缩神器", "钱七", "", "thread-2003-1-1.html", "2024-3-1 07:45", "15", "300"}}});
   const Rows animation = {
       {"1", "屏幕录像专家 2024", "王五", "2024-3-5",
        "forum.php?mod=viewthread&amp;tid=2001&amp;extra=page%3D1", "2024-3-6 09:00", "8", "120"},
       {"2", "批量改名工具", "", "2024-3-1", "thread-2002-1-1.html", ">2024-3-2 18:30", "2", "64"},
       {"3", "图片压缩神器", "钱七", "", "thread-2003-1-1.html", ">2024-3-1 07:45", "15", "300"}};
-  RunCase({"巅峰论坛", "巅峰动画教程 ", "1",
-           {{"https://forum-b.test/forum-45-1.html", "forum_b_board_1.html"}}, animation});
+  RunCase({"巅峰论坛",
+           "巅峰动画教程 ",
+           "1",
+           {{"https://forum-b.test/forum-45-1.html", "forum_b_board_1.html"}},
+           animation});
   Rows study = animation;
   study[1][2] = "巅峰管理团队";
-  RunCase({"巅峰论坛", "巅峰学习交流", "1",
-           {{"https://forum-b.test/forum-43-1.html", "forum_b_board_1.html"}}, study});
+  RunCase({"巅峰论坛",
+           "巅峰学习交流",
+           "1",
+           {{"https://forum-b.test/forum-43-1.html", "forum_b_board_1.html"}},
+           study});
 }
 
 TEST(ForumBSources, OriginalAndWelfareBoardsTakeTheThreadLinkOutOfTheLine) {
@@ -123,17 +138,22 @@ TEST(ForumBSources, OriginalAndWelfareBoardsTakeTheThreadLinkOutOfTheLine) {
   const std::string welfare =
       "https://forum-b.test/forum.php?mod=forumdisplay&fid=63&orderby=dateline&orderby=dateline&"
       "filter=author&page=1";
-  RunCase({"巅峰论坛", "巅峰福利活动", "1", {{welfare, "forum_b_original.html"}},
+  RunCase({"巅峰论坛",
+           "巅峰福利活动",
+           "1",
+           {{welfare, "forum_b_original.html"}},
            {{"1", rows[1][1], rows[1][2], rows[1][3], rows[1][4], rows[1][5], rows[1][6]},
             {"2", rows[2][1], rows[2][2], rows[2][3], rows[2][4], rows[2][5], rows[2][6]}}});
 }
 
 TEST(ForumBSources, PenaltyListIsOneFixedRequestWhateverThePageCount) {
-  RunCase({"巅峰论坛", "登录功能+小黑屋", "3",
-           {{"https://forum-b.test/forum.php?mod=misc&action=showdarkroom",
-             "forum_b_darkroom.html"}},
-           {{"1", "广告机001", "禁止发言", "永不过期", "2024-03-01 12:00", "发布广告"},
-            {"2", "灌水王", "禁止访问", "2024-06-30", "2024-02-20 08:00", "恶意灌水"}}});
+  RunCase(
+      {"巅峰论坛",
+       "登录功能+小黑屋",
+       "3",
+       {{"https://forum-b.test/forum.php?mod=misc&action=showdarkroom", "forum_b_darkroom.html"}},
+       {{"1", "广告机001", "禁止发言", "永不过期", "2024-03-01 12:00", "发布广告"},
+        {"2", "灌水王", "禁止访问", "2024-06-30", "2024-02-20 08:00", "恶意灌水"}}});
 }
 
 TEST(ForumBSources, CaptionKeepsTheLastTitleAndColumnTakesItBack) {
@@ -154,7 +174,9 @@ TEST(ForumBSources, CaptionKeepsTheLastTitleAndColumnTakesItBack) {
 }
 
 TEST(SiteCSources, EntriesPairedWithDetailsByPosition) {
-  RunCase({"QQ哆情乐园", "QQ软件", "2",
+  RunCase({"QQ哆情乐园",
+           "QQ软件",
+           "2",
            {{"http://site-c.test/soft/html/list8-1.html", "site_c_1.html"},
             {"http://site-c.test/soft/html/list8-2.html", "site_c_2.html"}},
            {{"1", "QQ空间克隆器 v2.1", "/soft/html/1234.html", "3456", "1.2MB", "免费软件",
@@ -166,26 +188,32 @@ TEST(SiteCSources, EntriesPairedWithDetailsByPosition) {
 }
 
 TEST(SiteCSources, LineFeedOnlyPageListsEntriesWithoutDetails) {
-  RunCase({"QQ哆情乐园", "QQ辅助", "1",
+  RunCase({"QQ哆情乐园",
+           "QQ辅助",
+           "1",
            {{"http://site-c.test/soft/html/list9-1.html", "site_c_lf.html"}},
            {{"1", "QQ空间克隆器 v2.1", "/soft/html/1234.html", "", "", "", ""},
             {"2", "QQ群发助手", "/soft/html/1235.html", "", "", "", ""}}});
 }
 
 TEST(DealD1Sources, PagesInOrderWithTheAuthorCut) {
-  RunCase({"薅羊毛网站", "薅羊毛", "2",
-           {{"http://d1.test/licai/page/1", "d1_1.html"},
-            {"http://d1.test/licai/page/2", "d1_2.html"}},
-           {{"1", "支付宝领红包活动", "羊毛君", "2024-03-05", "12", "(3)",
-             "http://d1.example/licai/8001.html#respond"},
-            {"2", "京东白条新人礼", "线报员", "2024-03-04", "5", "(0)",
-             "http://d1.example/licai/8002.html#respond"},
-            {"3", "话费充值立减", "羊毛君", "2024-03-01", "2", "(1)",
-             "http://d1.example/licai/8003.html#respond"}}});
+  RunCase(
+      {"薅羊毛网站",
+       "薅羊毛",
+       "2",
+       {{"http://d1.test/licai/page/1", "d1_1.html"}, {"http://d1.test/licai/page/2", "d1_2.html"}},
+       {{"1", "支付宝领红包活动", "羊毛君", "2024-03-05", "12", "(3)",
+         "http://d1.example/licai/8001.html#respond"},
+        {"2", "京东白条新人礼", "线报员", "2024-03-04", "5", "(0)",
+         "http://d1.example/licai/8002.html#respond"},
+        {"3", "话费充值立减", "羊毛君", "2024-03-01", "2", "(1)",
+         "http://d1.example/licai/8003.html#respond"}}});
 }
 
 TEST(DealD2Sources, OnlyTheLastRequestedPageIsListed) {
-  RunCase({"活动网线报", "现金活动", "3",
+  RunCase({"活动网线报",
+           "现金活动",
+           "3",
            {{"https://d2.test/category-4_1.html", "d2_1.html"},
             {"https://d2.test/category-4_2.html", "d2_2.html"},
             {"https://d2.test/category-4_3.html", "d2_3.html"}},
@@ -194,7 +222,9 @@ TEST(DealD2Sources, OnlyTheLastRequestedPageIsListed) {
 }
 
 TEST(DealD3Sources, NoteLosesTheLineFeedBeforeItsClosingTag) {
-  RunCase({"完美娱乐网", "教程专区", "2",
+  RunCase({"完美娱乐网",
+           "教程专区",
+           "2",
            {{"https://d3.test/?cat=jczq&page=1", "d3_1.html"},
             {"https://d3.test/?cat=jczq&page=2", "d3_2.html"}},
            {{"1", "教程专区", "手机QQ隐藏技巧", "小明", "2024-03-05", "/?post=501"},
@@ -203,7 +233,9 @@ TEST(DealD3Sources, NoteLosesTheLineFeedBeforeItsClosingTag) {
 }
 
 TEST(DealD4Sources, AuthorIsTheTextAfterTheLastSearchKey) {
-  RunCase({"小K娱乐网", "绿色软件", "2",
+  RunCase({"小K娱乐网",
+           "绿色软件",
+           "2",
            {{"https://d4.test/i_wz.asp?id=103904&PageIndex=1", "d4_1.html"},
             {"https://d4.test/i_wz.asp?id=103904&PageIndex=2", "d4_2.html"}},
            {{"1", "绿色软件", "免费领取视频会员", "%D0%A1K", "2024-03-05 12:00:00",
