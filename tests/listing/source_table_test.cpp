@@ -179,8 +179,12 @@ TEST(SourceTable, PatternsAreTheWrittenOnesByteForByte) {
     if (s.site == G("精易论坛") && s.listView != G("超级列表框1")) {
       EXPECT_EQ(s.mainPattern, held.at("forum-a-main-others"));
     }
-    if (s.site == G("完美娱乐网")) EXPECT_EQ(s.mainPattern, held.at("d3"));
-    if (s.site == G("小K娱乐网")) EXPECT_EQ(s.mainPattern, held.at("d4"));
+    if (s.site == G("完美娱乐网")) {
+      EXPECT_EQ(s.mainPattern, held.at("d3"));
+    }
+    if (s.site == G("小K娱乐网")) {
+      EXPECT_EQ(s.mainPattern, held.at("d4"));
+    }
   }
   EXPECT_EQ(main("巅峰论坛", "热门精品软件"), held.at("forum-b-p1"));
   EXPECT_EQ(main("巅峰论坛", "巅峰福利活动"), held.at("forum-b-p2"));
@@ -193,7 +197,9 @@ TEST(SourceTable, EveryPatternCompiles) {
   for (const ListingSource& s : BuildSourceTable(ShortHosts())) {
     SCOPED_TRACE(GbkToUtf8(s.board));
     EXPECT_TRUE(matcher.Create(s.mainPattern, "x"));
-    if (s.pairPattern) EXPECT_TRUE(matcher.Create(*s.pairPattern, "x"));
+    if (s.pairPattern) {
+      EXPECT_TRUE(matcher.Create(*s.pairPattern, "x"));
+    }
   }
 }
 
