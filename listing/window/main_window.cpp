@@ -239,9 +239,7 @@ void MainWindow::RunFetch(BoundSource& bound) {
   --runningFetches_;
 
   if (closedDuringFetch_) {
-    if (runningFetches_ > 0) return;
-    closedDuringFetch_ = false;
-    if (deleteAfterFetch_) deleteLater();
+    if (runningFetches_ == 0) closedDuringFetch_ = false;
     return;
   }
   ShowFailures(report);
@@ -270,15 +268,10 @@ Text MainWindow::FetchPage(const Text& url, Text* status) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (runningFetches_ > 0) {
-    closedDuringFetch_ = true;
-    // The fetch still on the stack uses the lists: the window may go only
-    // once it has returned.
-    if (testAttribute(Qt::WA_DeleteOnClose)) {
-      setAttribute(Qt::WA_DeleteOnClose, false);
-      deleteAfterFetch_ = true;
-    }
-  }
+  // Fetches still on the stack see this and request no further pages. The
+  // window itself, when deleted on close, goes only once they have returned:
+  // its deferred deletion waits for the event loop the click came from.
+  if (runningFetches_ > 0) closedDuringFetch_ = true;
   QMainWindow::closeEvent(event);
 }
 

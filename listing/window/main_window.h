@@ -80,7 +80,6 @@ class MainWindow : public QMainWindow, public Caption {
   std::vector<std::unique_ptr<BoundSource>> bound_;
   int runningFetches_ = 0;
   bool closedDuringFetch_ = false;
-  bool deleteAfterFetch_ = false;
 };
 
 }  // namespace jixia

@@ -194,7 +194,8 @@ TEST(WindowFetch, AnotherBoardsFetchRunsToItsEndInsideAWaitingOne) {
 TEST(WindowFetch, ItsOwnButtonDoesNothingWhileABoardsFetchWaits) {
   test::FixtureSite site;
   MainWindow* window = nullptr;
-  site.beforeAnswer = [&](int) {
+  site.beforeAnswer = [&](int request) {
+    if (request != 1) return;
     Find<QLineEdit>(window, "编辑框1")->setText(U("5"));
     Find<QPushButton>(window, "按钮1")->click();
   };
@@ -270,7 +271,7 @@ TEST(WindowFetch, ClosingWhileAFetchWaitsEndsTheProgramCleanly) {
       }
       EXPECT_EQ(window->RunningFetches(), c.nested ? 2 : 1);
       if (c.how == Close::Esc) {
-        QTest::keyClick(window, Qt::Key_Escape);
+        QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
       } else {
         window->close();
       }
@@ -278,6 +279,7 @@ TEST(WindowFetch, ClosingWhileAFetchWaitsEndsTheProgramCleanly) {
     Find<QLineEdit>(window, "编辑框1")->setText(U("3"));
     Find<QLineEdit>(window, "编辑框3")->setText(U("3"));
     window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     test::MessageBoxWatcher watcher;
     QTimer::singleShot(0, Find<QPushButton>(window, "按钮1"), &QPushButton::click);
     const int code = QApplication::exec();
