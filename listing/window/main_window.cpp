@@ -239,7 +239,9 @@ void MainWindow::RunFetch(BoundSource& bound) {
   --runningFetches_;
 
   if (closedDuringFetch_) {
-    if (runningFetches_ == 0) closedDuringFetch_ = false;
+    if (runningFetches_ > 0) return;
+    closedDuringFetch_ = false;
+    if (deleteAfterFetch_) deleteLater();
     return;
   }
   ShowFailures(report);
@@ -268,10 +270,16 @@ Text MainWindow::FetchPage(const Text& url, Text* status) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // Fetches still on the stack see this and request no further pages. The
-  // window itself, when deleted on close, goes only once they have returned:
-  // its deferred deletion waits for the event loop the click came from.
-  if (runningFetches_ > 0) closedDuringFetch_ = true;
+  if (runningFetches_ > 0) {
+    // Fetches still on the stack see this and request no further pages.
+    closedDuringFetch_ = true;
+    // They use the lists until they return: a window deleted on close goes
+    // only then, whatever event-loop level its deletion would be posted at.
+    if (testAttribute(Qt::WA_DeleteOnClose)) {
+      setAttribute(Qt::WA_DeleteOnClose, false);
+      deleteAfterFetch_ = true;
+    }
+  }
   QMainWindow::closeEvent(event);
 }
 

@@ -80,6 +80,7 @@ class MainWindow : public QMainWindow, public Caption {
   std::vector<std::unique_ptr<BoundSource>> bound_;
   int runningFetches_ = 0;
   bool closedDuringFetch_ = false;
+  bool deleteAfterFetch_ = false;
 };
 
 }  // namespace jixia
