@@ -171,8 +171,29 @@ std::string IconvCharsetName(std::string_view charset) {
 
 }  // namespace
 
+// ASCII bytes are the same in both encodings and never lead a GBK character,
+// so runs of them are copied as they are and only the stretches in between go
+// through the converter. Each stretch ends with the ASCII byte after it (a
+// trail byte or a character of its own), so the converter always stops at a
+// character boundary and the result equals converting the whole text at once.
 std::string GbkToUtf8(std::string_view gbk) {
-  return GbkToUtf8Converter().Run(gbk, ReplaceOneByte);
+  std::string out;
+  out.reserve(gbk.size() + gbk.size() / 2);
+  const auto ascii = [&](size_t i) { return static_cast<unsigned char>(gbk[i]) < 0x80; };
+  size_t i = 0;
+  while (i < gbk.size()) {
+    const size_t runStart = i;
+    while (i < gbk.size() && ascii(i)) ++i;
+    out.append(gbk.substr(runStart, i - runStart));
+    if (i == gbk.size()) break;
+    const size_t stretchStart = i;
+    ++i;
+    while (i < gbk.size() && !ascii(i)) ++i;
+    if (i < gbk.size()) ++i;
+    out.append(
+        GbkToUtf8Converter().Run(gbk.substr(stretchStart, i - stretchStart), ReplaceOneByte));
+  }
+  return out;
 }
 
 Text Utf8ToGbk(std::string_view utf8) {

@@ -48,13 +48,41 @@ bool MatchesAt(std::string_view text, size_t i, std::string_view needle, bool ig
   return true;
 }
 
+// Exact-case searches use the library's byte search to jump to the next
+// candidate, then walk character starts up to it: a candidate that lands inside
+// a two-byte character is skipped, so the result is that of the character walk.
+// Calls found(index) for each candidate at a character start in [from, end),
+// with `from` itself a character start; stops when found returns true.
+template <typename Found>
+void ScanExact(std::string_view text, std::string_view needle, size_t from, size_t end,
+               Found found) {
+  size_t boundary = from;
+  size_t pos = from;
+  while (pos + needle.size() <= end) {
+    const size_t at = text.substr(0, end).find(needle, pos);
+    if (at == std::string_view::npos) return;
+    while (boundary < at) boundary += CharLength(text, boundary);
+    if (boundary == at && found(at)) return;
+    pos = at + 1;
+  }
+}
+
 }  // namespace
 
 int FindText(std::string_view text, std::string_view needle, int start, bool ignoreCase) {
   if (needle.empty()) return -1;
   if (start < 1) start = 1;
   if (static_cast<size_t>(start) > text.size()) return -1;
-  for (size_t i = static_cast<size_t>(start) - 1; i < text.size(); i += CharLength(text, i)) {
+  const size_t from = static_cast<size_t>(start) - 1;
+  if (!ignoreCase) {
+    int result = -1;
+    ScanExact(text, needle, from, text.size(), [&](size_t at) {
+      result = static_cast<int>(at + 1);
+      return true;
+    });
+    return result;
+  }
+  for (size_t i = from; i < text.size(); i += CharLength(text, i)) {
     if (MatchesAt(text, i, needle, ignoreCase)) return static_cast<int>(i + 1);
   }
   return -1;
@@ -66,6 +94,13 @@ int FindTextBackward(std::string_view text, std::string_view needle, int start, 
   if (needle.size() > limit) return -1;
   const std::string_view searched = text.substr(0, limit);
   int found = -1;
+  if (!ignoreCase) {
+    ScanExact(searched, needle, 0, limit, [&](size_t at) {
+      found = static_cast<int>(at + 1);
+      return false;
+    });
+    return found;
+  }
   for (size_t i = 0; i + needle.size() <= limit; i += CharLength(searched, i)) {
     if (MatchesAt(searched, i, needle, ignoreCase)) found = static_cast<int>(i + 1);
   }

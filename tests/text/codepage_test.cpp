@@ -29,6 +29,9 @@ TEST(Codepage, BadGbkBytesBecomeReplacementAndTheRestIsKept) {
       {"\xB0 b\xB0\xA1", std::string(kFffd) + " b啊"},               // lead byte before ASCII
       {"\xFF\xFFz", std::string(kFffd) + std::string(kFffd) + "z"},  // never a lead byte
       {std::string("x\0y", 3), std::string("x\0y", 3)},              // NUL is kept
+      {"<\x81\x40>", "<丂>"},                                        // ASCII trail byte
+      {"\xB0\xA1\x81", "啊" + std::string(kFffd)},  // lead byte cut off after a character
+      {"\xB0\xA1\xB0 \xB0\xA1", "啊" + std::string(kFffd) + " 啊"},  // bad pair between characters
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.gbk);
