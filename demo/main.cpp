@@ -37,7 +37,7 @@ int Run(int argc, char** argv) {
   for (const DemoService& service : DemoServices()) {
     app.add_option(
            std::string("--") + service.key + "-port", ports[service.key],
-           std::string("port of the ") + service.what + " (default " + service.configuredHost + ")")
+           std::string("port of ") + service.what + " (default " + service.configuredHost + ")")
         ->check(CLI::Range(0, 65535));
   }
   app.add_flag("--log", options.log,
