@@ -10,7 +10,7 @@ JIXIA_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools
   fonts-wqy-microhei xdg-utils
   xvfb xauth x11-utils imagemagick xdotool
-  curl
+  curl time hyperfine
 )
 
 jixia_root() { cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd; }
