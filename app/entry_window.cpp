@@ -391,6 +391,9 @@ bool EntryWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == code && !focused) SetColour(code, QPalette::Base, kFieldBackground);
     return false;
   }
+  const bool isMouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+                       type == QEvent::MouseButtonRelease;
+  if (!isMouse) return false;
   auto* mouse = static_cast<QMouseEvent*>(event);
   if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
     if (watched == fields_[static_cast<int>(AccountField::kLoginCode)].edit) {
